@@ -45,5 +45,18 @@ TEST(PathFromUtf8, RoundTripsUnicodeNames) {
     EXPECT_TRUE(std::filesystem::exists(dir / std::filesystem::path(u8"命令.txt")));
 }
 
+TEST(JoinPath, AddsASeparatorOnlyWhereNoneIs) {
+    const struct {
+        std::string folder, expected;
+    } cases[] = {
+        {"/srv/qz", "/srv/qz/Config/Command.ini"},
+        {"/srv/qz/", "/srv/qz/Config/Command.ini"},
+        {"/", "/Config/Command.ini"},
+        {"", "Config/Command.ini"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(JoinPath(c.folder, {"Config", "Command.ini"}), c.expected);
+}
+
 }  // namespace
 }  // namespace qz

@@ -19,7 +19,9 @@ TEST(Gbk, ConvertsBothWaysAndMarksWhatItCannotHold) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(gbk::FromUtf8(c.utf8), c.gbk);
-        if (c.gbk.find('?') == std::string::npos) EXPECT_EQ(gbk::ToUtf8(c.gbk), c.utf8);
+        if (c.gbk.find('?') == std::string::npos) {
+            EXPECT_EQ(gbk::ToUtf8(c.gbk), c.utf8);
+        }
     }
     EXPECT_EQ(gbk::FromUtf8("a\xFF"
                             "b"),
