@@ -1,6 +1,7 @@
 #include "profile_reader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 #include "gbk.h"
@@ -49,8 +50,15 @@ std::string FoldAll(std::string_view s) {
 bool EqualFolded(std::string_view folded, std::string_view name) {
     if (folded.size() != name.size()) return false;
     size_t i = 0;
+    for (; i < name.size(); ++i) {
+        auto b = static_cast<unsigned char>(name[i]);
+        if (b >= 0x80) break;
+        if (Fold(b) != static_cast<unsigned char>(folded[i])) return false;
+    }
+    if (i == name.size()) return true;
+    // From the first byte that may open a pair on, the pairs decide what folds.
     bool equal = true;
-    Canonical(name, [&](unsigned char b) {
+    Canonical(name.substr(i), [&](unsigned char b) {
         equal = equal && static_cast<unsigned char>(folded[i++]) == b;
     });
     return equal;
@@ -83,7 +91,6 @@ class Field {
     size_t Length() const { return length_; }
     // The kept bytes: all of them unless Length() > Cap.
     std::string_view Kept() const { return {bytes_, stored_}; }
-    unsigned char First() const { return static_cast<unsigned char>(bytes_[0]); }
     unsigned char Last() const { return last_; }
 
   private:
@@ -100,13 +107,13 @@ class Field {
     bool ended_ = false;  // a NUL ended the field
 };
 
-// The value after rules 2 and 8: outer quotes off, cut at kMaxValue on a character boundary.
-template <typename F>
-std::string_view Finished(const F& value) {
-    std::string_view kept = value.Kept();
-    size_t length = value.Length();
-    if (length >= 2 && (value.First() == '"' || value.First() == '\'') &&
-        value.Last() == value.First()) {
+// The value after rules 2 and 8, from its trimmed text: outer quotes off, cut at kMaxValue
+// on a character boundary. `kept` may hold only the start of a value `length` bytes long
+// (at least kMaxValue + 2 of them), whose last byte is `last`.
+std::string_view Finished(std::string_view kept, size_t length, unsigned char last) {
+    if (length == 0) return {};
+    auto first = static_cast<unsigned char>(kept[0]);
+    if (length >= 2 && (first == '"' || first == '\'') && last == first) {
         kept.remove_prefix(1);
         length -= 2;
     }
@@ -126,9 +133,20 @@ std::string_view Finished(const F& value) {
     return kept.substr(0, i);
 }
 
+// A name or value that lies whole in the buffer: up to a NUL, blanks off both ends.
+std::string_view Trimmed(const unsigned char* begin, const unsigned char* end) {
+    if (const void* nul = std::memchr(begin, 0, static_cast<size_t>(end - begin)))
+        end = static_cast<const unsigned char*>(nul);
+    while (begin < end && IsBlank(*begin)) ++begin;
+    while (end > begin && IsBlank(end[-1])) --end;
+    return {reinterpret_cast<const char*>(begin), static_cast<size_t>(end - begin)};
+}
+
 }  // namespace
 
-// One pass over the bytes of a file, fed in chunks in order.
+// One pass over the bytes of a file, fed in chunks in order. A line that lies whole in a
+// chunk is taken in one piece; a line cut by the end of a chunk goes byte by byte through
+// the states below, which keep what they need in fixed buffers.
 class ProfileParser {
   public:
     ProfileParser(const ProfileReader& reader, std::span<std::string> values)
@@ -143,9 +161,11 @@ class ProfileParser {
   private:
     enum class State { kLineStart, kSkipLine, kSection, kName, kValue, kDone };
 
-    void EndSection();
-    void EndName();
-    void EndValue();
+    void Line(const unsigned char* begin, const unsigned char* end);
+    void Byte(unsigned char b);
+    void Section(std::string_view name);
+    bool Key(std::string_view name);  // true when the value is wanted
+    void Value(std::string_view value);
 
     const ProfileReader& reader_;
     std::span<std::string> values_;
@@ -167,102 +187,142 @@ class ProfileParser {
 bool ProfileParser::Feed(const char* data, size_t size) {
     const auto* p = reinterpret_cast<const unsigned char*>(data);
     const auto* end = p + size;
+    // The next CR and the next LF, each looked for once per stretch of the buffer.
+    const unsigned char* cr = nullptr;
+    const unsigned char* lf = nullptr;
+    auto find = [end](const unsigned char* from, unsigned char c) {
+        const void* at = std::memchr(from, c, static_cast<size_t>(end - from));
+        return at ? static_cast<const unsigned char*>(at) : end;
+    };
     while (p < end && state_ != State::kDone) {
-        unsigned char b = *p++;
-        switch (state_) {
-            case State::kLineStart:
-                if (IsBlank(b) || IsLineEnd(b)) break;
-                if (b == ';') {
-                    state_ = State::kSkipLine;
-                } else if (b == '[') {
-                    name_.Reset();
-                    prevLead_ = false;
-                    state_ = State::kSection;
-                } else {
-                    name_.Reset();
-                    state_ = State::kName;
-                    --p;  // the byte belongs to the name, or is the '=' after an empty one
-                }
-                break;
-            case State::kSkipLine:
-                if (IsLineEnd(b)) {
+        if (state_ == State::kLineStart || state_ == State::kSkipLine) {
+            if (cr < p) cr = find(p, '\r');
+            if (lf < p) lf = find(p, '\n');
+            const auto* eol = std::min(cr, lf);
+            if (eol == end) {
+                if (state_ == State::kSkipLine) break;
+            } else {
+                if (state_ == State::kSkipLine) {
                     state_ = State::kLineStart;
                 } else {
-                    while (p < end && !IsLineEnd(*p)) ++p;
+                    Line(p, eol);
                 }
-                break;
-            case State::kSection: {
-                bool trail = prevLead_ && gbk::IsTrailByte(b);
-                prevLead_ = !trail && gbk::IsLeadByte(b);
-                if (IsLineEnd(b)) {
-                    state_ = State::kLineStart;
-                    EndSection();
-                } else if (b == ']' && !trail) {
-                    state_ = State::kSkipLine;
-                    EndSection();
-                } else {
-                    name_.Add(b);
-                }
-                break;
+                p = eol + 1;
+                continue;
             }
-            case State::kName:
-                if (IsLineEnd(b)) {
-                    state_ = State::kLineStart;  // no '=': no entry
-                } else if (b == '=') {
-                    EndName();
-                } else {
-                    name_.Add(b);
-                }
-                break;
-            case State::kValue:
-                if (IsLineEnd(b)) {
-                    state_ = State::kLineStart;
-                    EndValue();
-                } else {
-                    value_.Add(b);
-                }
-                break;
-            case State::kDone:
-                break;
         }
+        Byte(*p++);
     }
     return state_ != State::kDone;
 }
 
-void ProfileParser::EndSection() {
+void ProfileParser::Line(const unsigned char* p, const unsigned char* end) {
+    while (p < end && IsBlank(*p)) ++p;
+    if (p == end || *p == ';') return;
+    if (*p == '[') {
+        const auto* close = ++p;
+        for (bool lead = false; close < end; ++close) {
+            bool trail = lead && gbk::IsTrailByte(*close);
+            if (*close == ']' && !trail) break;
+            lead = !trail && gbk::IsLeadByte(*close);
+        }
+        Section(Trimmed(p, close));
+        return;
+    }
+    if (!inSection_) return;
+    const auto* eq = static_cast<const unsigned char*>(std::memchr(p, '=', end - p));
+    if (eq == nullptr || !Key(Trimmed(p, eq))) return;
+    std::string_view value = Trimmed(eq + 1, end);
+    Value(Finished(value, value.size(), value.empty() ? 0 : value.back()));
+}
+
+void ProfileParser::Byte(unsigned char b) {
+    switch (state_) {
+        case State::kLineStart:
+            if (IsBlank(b) || IsLineEnd(b)) break;
+            name_.Reset();
+            if (b == ';') {
+                state_ = State::kSkipLine;
+            } else if (b == '[') {
+                prevLead_ = false;
+                state_ = State::kSection;
+            } else if (!inSection_) {
+                state_ = State::kSkipLine;  // an entry of no interest
+            } else if (b == '=') {
+                state_ = Key({}) ? State::kValue : State::kSkipLine;
+            } else {
+                name_.Add(b);
+                state_ = State::kName;
+            }
+            break;
+        case State::kSkipLine:
+            if (IsLineEnd(b)) state_ = State::kLineStart;
+            break;
+        case State::kSection: {
+            bool trail = prevLead_ && gbk::IsTrailByte(b);
+            prevLead_ = !trail && gbk::IsLeadByte(b);
+            if (IsLineEnd(b) || (b == ']' && !trail)) {
+                state_ = IsLineEnd(b) ? State::kLineStart : State::kSkipLine;
+                Section(name_.Length() == name_.Kept().size() ? name_.Kept() : std::string_view());
+            } else {
+                name_.Add(b);
+            }
+            break;
+        }
+        case State::kName:
+            if (IsLineEnd(b)) {
+                state_ = State::kLineStart;  // no '=': no entry
+            } else if (b == '=') {
+                bool whole = name_.Length() == name_.Kept().size();
+                if (whole && Key(name_.Kept())) {
+                    value_.Reset();
+                    state_ = State::kValue;
+                } else {
+                    state_ = State::kSkipLine;
+                }
+            } else {
+                name_.Add(b);
+            }
+            break;
+        case State::kValue:
+            if (IsLineEnd(b)) {
+                state_ = State::kLineStart;
+                Value(Finished(value_.Kept(), value_.Length(), value_.Last()));
+            } else {
+                value_.Add(b);
+            }
+            break;
+        case State::kDone:
+            break;
+    }
+}
+
+void ProfileParser::Section(std::string_view name) {
     if (seenSection_) {
         state_ = State::kDone;  // the first section of the name is over
         return;
     }
-    std::string_view name = name_.Kept();
-    inSection_ = name_.Length() == name.size() && reader_.IsSection(name);
+    inSection_ = reader_.IsSection(name);
     seenSection_ = inSection_;
 }
 
-void ProfileParser::EndName() {
-    key_ = -1;
-    if (inSection_ && name_.Length() == name_.Kept().size()) {
-        int k = reader_.Find(name_.Kept());
-        if (k >= 0 && !found_[static_cast<size_t>(k)]) key_ = k;
-    }
-    if (key_ < 0) {
-        state_ = State::kSkipLine;
-        return;
-    }
-    value_.Reset();
-    state_ = State::kValue;
+bool ProfileParser::Key(std::string_view name) {
+    int k = reader_.Find(name);
+    if (k < 0 || found_[static_cast<size_t>(k)]) return false;
+    key_ = k;
+    return true;
 }
 
-void ProfileParser::EndValue() {
+void ProfileParser::Value(std::string_view value) {
     auto k = static_cast<size_t>(key_);
-    values_[reader_.firstSlot_[k]] = Finished(value_);
+    values_[reader_.firstSlot_[k]] = value;
     found_[k] = 1;
     if (++foundCount_ == found_.size()) state_ = State::kDone;
 }
 
 void ProfileParser::Finish() {
     // The last line may lack its line end.
-    if (state_ == State::kValue) EndValue();
+    if (state_ == State::kValue) Value(Finished(value_.Kept(), value_.Length(), value_.Last()));
     for (size_t i = 0; i < values_.size(); ++i) {
         size_t first = reader_.firstSlot_[static_cast<size_t>(reader_.slotKey_[i])];
         if (first != i) values_[i] = values_[first];
@@ -281,16 +341,20 @@ ProfileReader::ProfileReader(std::string_view section, std::vector<std::string_v
             k = static_cast<int>(distinct_.size());
             distinct_.push_back(FoldAll(key));
             firstSlot_.push_back(i);
-            if (byLength_.size() <= key.size()) byLength_.resize(key.size() + 1);
-            byLength_[key.size()].push_back(k);
+            buckets_[Bucket(key)].push_back(k);
         }
         slotKey_.push_back(k);
     }
 }
 
+size_t ProfileReader::Bucket(std::string_view name) {
+    // The first byte of a name never closes a pair, so folding it is always right.
+    auto first = name.empty() ? 0 : Fold(static_cast<unsigned char>(name[0]));
+    return (name.size() * 37 + first) % kBuckets;
+}
+
 int ProfileReader::Find(std::string_view name) const {
-    if (name.size() >= byLength_.size()) return -1;
-    for (int k : byLength_[name.size()])
+    for (int k : buckets_[Bucket(name)])
         if (EqualFolded(distinct_[static_cast<size_t>(k)], name)) return k;
     return -1;
 }
@@ -300,7 +364,13 @@ bool ProfileReader::IsSection(std::string_view name) const {
 }
 
 void ProfileReader::Read(const std::filesystem::path& path, std::span<std::string> values) const {
+    Read(path, values, kChunk);
+}
+
+void ProfileReader::Read(const std::filesystem::path& path, std::span<std::string> values,
+                         size_t chunk) const {
     if (values.size() != KeyCount()) throw std::invalid_argument("one value per key");
+    chunk = std::clamp<size_t>(chunk, 4, kChunk);
     ProfileParser parser(*this, values);
     ReadOnlyFile file(path);
     if (!file.IsOpen()) {
@@ -312,12 +382,12 @@ void ProfileReader::Read(const std::filesystem::path& path, std::span<std::strin
 
     // The mark decides how the whole file is read; make sure both of its bytes are here.
     size_t have = 0;
-    for (size_t n; have < 2 && (n = file.Read(buf + have, kChunk - have)) > 0;) have += n;
+    for (size_t n; have < 2 && (n = file.Read(buf + have, chunk - have)) > 0;) have += n;
     bool utf16 = have >= 2 && buf[0] == '\xFF' && buf[1] == '\xFE';
 
     if (!utf16) {
         for (bool more = parser.Feed(buf, have); more;) {
-            size_t n = file.Read(buf, kChunk);
+            size_t n = file.Read(buf, chunk);
             if (n == 0) break;
             more = parser.Feed(buf, n);
         }
@@ -347,7 +417,7 @@ void ProfileReader::Read(const std::filesystem::path& path, std::span<std::strin
         gbk::AppendFromUtf16(units, converted);
         more = parser.Feed(converted.data(), converted.size());
         std::copy(buf + have - keep, buf + have, buf);
-        size_t n = file.Read(buf + keep, kChunk - keep);
+        size_t n = file.Read(buf + keep, chunk - keep);
         if (n == 0) {
             // A unit cut off at the end of the file still counts as one unmappable character.
             if (more && keep > 0) parser.Feed("?", 1);

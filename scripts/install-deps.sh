@@ -10,7 +10,7 @@ packages=(
   xvfb xauth
   fonts-wqy-microhei
 )
-if [[ "${1:-}" == "--bench" ]]; then packages+=(libbenchmark-dev); fi
+if [[ "${1:-}" == "--bench" ]]; then packages+=(libbenchmark-dev libinih-dev libsimpleini-dev python3); fi
 if [[ "${1:-}" == "--screenshot" ]]; then packages+=(imagemagick x11-utils); fi
 
 missing=()

@@ -26,10 +26,10 @@ void PrintTo(const Values& v, std::ostream* os) {
     *os << "{GameMaster=\"" << v.gameMaster << "\", Make=\"" << v.make << "\"}";
 }
 
-Values ReadTwoKeys(const std::filesystem::path& path) {
+Values ReadTwoKeys(const std::filesystem::path& path, size_t chunk = 64 * 1024) {
     static const ProfileReader reader("Command", {"GameMaster", "Make"});
     std::vector<std::string> values(2, "stale");
-    reader.Read(path, values);
+    reader.Read(path, values, chunk);
     return {values[0], values[1]};
 }
 
@@ -125,7 +125,11 @@ TEST(ProfileReader, ReadsLikeTheWindowsProfileReader) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
         WriteFile(dir / "Command.ini", c.file);
-        EXPECT_EQ(ReadTwoKeys(dir / "Command.ini"), c.expected);
+        // Whole lines in one buffer, and lines split across reads at every place.
+        for (size_t chunk : {64 * 1024, 4, 5, 7}) {
+            EXPECT_EQ(ReadTwoKeys(dir / "Command.ini", chunk), c.expected)
+                << chunk << "-byte reads";
+        }
     }
 }
 
@@ -161,7 +165,8 @@ TEST(ProfileReader, Utf16FilesAreConvertedToGbk) {
     TempDir dir;
     // ก (Thai) and 😀 have no GBK form.
     WriteFile(dir / "u.ini", Utf16Le(u"[Command]\r\nGameMaster=管理 \"x\"\r\nMake=กx😀\r\n"));
-    EXPECT_EQ(ReadTwoKeys(dir / "u.ini"), (Values{"\xB9\xDC\xC0\xED \"x\"", "?x?"}));
+    for (size_t chunk : {64 * 1024, 4, 5})
+        EXPECT_EQ(ReadTwoKeys(dir / "u.ini", chunk), (Values{"\xB9\xDC\xC0\xED \"x\"", "?x?"}));
 
     // The same pair split across two reads of the file.
     std::u16string padding(32748, u'p');
