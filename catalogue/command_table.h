@@ -27,7 +27,7 @@ struct CommandSlot {
 };
 
 class CommandTable {
-  public:
+public:
     using Slots = std::array<CommandSlot, kSlotCount>;
 
     static constexpr int Count() { return kSlotCount; }
@@ -38,7 +38,7 @@ class CommandTable {
     Slots::const_iterator begin() const { return slots_.begin(); }
     Slots::const_iterator end() const { return slots_.end(); }
 
-  private:
+private:
     friend const CommandTable& Commands();
     CommandTable();
     Slots slots_;

@@ -10,7 +10,7 @@
 namespace qz {
 
 class ExportFile {
-  public:
+public:
     virtual ~ExportFile() = default;
 
     // The file-exists test (see FileExists).

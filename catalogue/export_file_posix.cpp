@@ -15,7 +15,7 @@ namespace {
 constexpr int kOpenFlags = O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
 
 class PosixExportFile final : public ExportFile {
-  public:
+public:
     ~PosixExportFile() override { Close(); }
 
     bool Exists(const std::filesystem::path& path) override { return FileExists(path); }
@@ -64,7 +64,7 @@ class PosixExportFile final : public ExportFile {
 
     void Remove(const std::filesystem::path& path) override { ::unlink(path.c_str()); }
 
-  private:
+private:
     int Fail(int e) {
         ::close(fd_);
         fd_ = -1;

@@ -9,7 +9,7 @@ namespace qz {
 namespace {
 
 class WinExportFile final : public ExportFile {
-  public:
+public:
     ~WinExportFile() override { Close(); }
 
     bool Exists(const std::filesystem::path& path) override { return FileExists(path); }
@@ -69,7 +69,7 @@ class WinExportFile final : public ExportFile {
 
     void Remove(const std::filesystem::path& path) override { DeleteFileW(LongPath(path).c_str()); }
 
-  private:
+private:
     int Fail(DWORD error) {
         CloseHandle(h_);
         h_ = INVALID_HANDLE_VALUE;

@@ -12,7 +12,7 @@ namespace {
 
 // One open converter per direction and thread: iconv_open costs more than a whole value.
 class Converter {
-  public:
+public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1))
             throw std::runtime_error(std::string("no iconv converter from ") + from + " to " + to);
@@ -45,7 +45,7 @@ class Converter {
         }
     }
 
-  private:
+private:
     iconv_t cd_;
 };
 

@@ -8,7 +8,7 @@
 namespace qz {
 
 class EInOutError : public std::runtime_error {
-  public:
+public:
     explicit EInOutError(int errorCode);
 
     int ErrorCode() const { return errorCode_; }
@@ -18,7 +18,7 @@ class EInOutError : public std::runtime_error {
     // "Invalid numeric input" for 106, and "I/O error N" for any other code N.
     static std::string MessageFor(int errorCode);
 
-  private:
+private:
     int errorCode_;
 };
 

@@ -69,7 +69,7 @@ bool EqualFolded(std::string_view folded, std::string_view name) {
 // fixed amount of memory, while the trimmed length and the last byte stay known.
 template <size_t Cap>
 class Field {
-  public:
+public:
     void Reset() {
         stored_ = length_ = pending_ = 0;
         ended_ = false;
@@ -93,7 +93,7 @@ class Field {
     std::string_view Kept() const { return {bytes_, stored_}; }
     unsigned char Last() const { return last_; }
 
-  private:
+private:
     void Keep(unsigned char b) {
         if (stored_ < Cap) bytes_[stored_++] = static_cast<char>(b);
         ++length_;
@@ -148,7 +148,7 @@ std::string_view Trimmed(const unsigned char* begin, const unsigned char* end) {
 // chunk is taken in one piece; a line cut by the end of a chunk goes byte by byte through
 // the states below, which keep what they need in fixed buffers.
 class ProfileParser {
-  public:
+public:
     ProfileParser(const ProfileReader& reader, std::span<std::string> values)
         : reader_(reader), values_(values), found_(reader.distinct_.size(), 0) {
         for (auto& v : values_) v.clear();
@@ -158,7 +158,7 @@ class ProfileParser {
     bool Feed(const char* data, size_t size);
     void Finish();
 
-  private:
+private:
     enum class State { kLineStart, kSkipLine, kSection, kName, kValue, kDone };
 
     void Line(const unsigned char* begin, const unsigned char* end);

@@ -46,7 +46,7 @@
 namespace qz {
 
 class ProfileReader {
-  public:
+public:
     static constexpr size_t kMaxValue = 2047;
 
     // `keys` may repeat a key; each place gets the same value. The views must outlive the
@@ -62,7 +62,7 @@ class ProfileReader {
     // reads, which tests use to check that such lines are read by the same rules.
     void Read(const std::filesystem::path& path, std::span<std::string> values, size_t chunk) const;
 
-  private:
+private:
     friend class ProfileParser;
 
     // Index of the distinct key that `name` matches, or -1.

@@ -13,7 +13,7 @@
 namespace qz {
 
 class ReadOnlyFile {
-  public:
+public:
     explicit ReadOnlyFile(const std::filesystem::path& path);
     ~ReadOnlyFile();
     ReadOnlyFile(const ReadOnlyFile&) = delete;
@@ -25,7 +25,7 @@ class ReadOnlyFile {
     // the file is not open.
     size_t Read(char* buffer, size_t size);
 
-  private:
+private:
     static constexpr intptr_t kClosed = -1;
     intptr_t handle_ = kClosed;
 };

@@ -99,7 +99,7 @@ TEST(ExportCommandList, AnExistingFileIsOnlyEverAppendedTo) {
 
 // The system's files, with one step made to fail after it has done part of its work.
 class FailingExportFile : public ExportFile {
-  public:
+public:
     enum class Step { kNone, kCreate, kOpenAppend, kWrite, kClose };
     FailingExportFile(Step step, int code) : step_(step), code_(code) {}
 
@@ -128,7 +128,7 @@ class FailingExportFile : public ExportFile {
 
     bool hideFile_ = false;  // the file-exists test misses a file that is there
 
-  private:
+private:
     std::unique_ptr<ExportFile> real_ = SystemExportFile();
     Step step_;
     int code_;

@@ -11,7 +11,7 @@
 namespace qz::test {
 
 class TempDir {
-  public:
+public:
     TempDir() {
         std::random_device rd;
         path_ = std::filesystem::temp_directory_path() /
@@ -30,7 +30,7 @@ class TempDir {
         return path_ / name;
     }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 
