@@ -8,3 +8,10 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Tests run under Wine.
+find_program(QZ_WINE NAMES wine64 wine PATHS /usr/lib/wine)
+if(QZ_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${QZ_WINE})
+endif()
+# No MinGW runtime DLLs to ship beside the programs.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

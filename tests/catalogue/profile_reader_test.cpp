@@ -1,13 +1,11 @@
 #include "profile_reader.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
 
+#include "support/platform.h"
 #include "support/temp_dir.h"
 
 namespace qz {
@@ -177,16 +175,14 @@ TEST(ProfileReader, Utf16FilesAreConvertedToGbk) {
 TEST(ProfileReader, AnythingButAReadableFileGivesEmptyValues) {
     TempDir dir;
     std::filesystem::create_directory(dir / "folder.ini");
-    ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
-    const std::filesystem::path paths[] = {
+    std::vector<std::filesystem::path> paths = {
         "",
         dir / "missing.ini",
         dir / "no/such/folder.ini",
         dir / "folder.ini",
-        dir / "fifo.ini",  // nobody writes to it: must not block
-        "/dev/zero",
-        "/dev/null",
     };
+    if (test::MakeFifo(dir / "fifo.ini")) paths.push_back(dir / "fifo.ini");  // must not block
+    if (!test::kWindows) paths.insert(paths.end(), {"/dev/zero", "/dev/null"});
     for (const auto& path : paths) {
         SCOPED_TRACE(path);
         EXPECT_EQ(ReadTwoKeys(path), (Values{"", ""}));
@@ -204,26 +200,20 @@ TEST(ProfileReader, RelativePathsResolveAgainstTheCurrentFolder) {
     EXPECT_EQ(got, (Values{"", "m"}));
 }
 
-long MaxResidentKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
 TEST(ProfileReader, HugeFilesAreStreamedInBoundedMemory) {
     TempDir dir;
     const auto path = dir / "huge.ini";
-    constexpr off_t kHole = 256 << 20;  // a sparse stretch of NUL bytes inside one value
+    constexpr std::uintmax_t kHole = 256 << 20;  // a stretch of NUL bytes inside one value
     WriteFile(path, "[Command]\nMake=" + Repeat('m', 3000));
-    ASSERT_EQ(::truncate(path.c_str(), kHole), 0);
+    std::filesystem::resize_file(path, kHole);
     {
         std::ofstream tail(path, std::ios::binary | std::ios::app);
         tail << "\nGameMaster=after\n";
     }
-    long before = MaxResidentKiB();
+    long before = test::PeakMemoryKiB();
     Values got = ReadTwoKeys(path);
     EXPECT_EQ(got, (Values{"after", Repeat('m', 2047)}));
-    EXPECT_LT(MaxResidentKiB() - before, 64 * 1024) << "KiB more than before the read";
+    EXPECT_LT(test::PeakMemoryKiB() - before, 64 * 1024) << "KiB more than before the read";
 }
 
 }  // namespace
