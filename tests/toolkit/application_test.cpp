@@ -16,7 +16,7 @@
 #include "Dialogs.h"
 #include "TButton.h"
 #include "TEdit.h"
-#include "support.h"
+#include "support/qt_support.h"
 
 namespace tk {
 namespace {

@@ -14,7 +14,8 @@
 
 #include "TApplication.h"
 #include "TEdit.h"
-#include "support.h"
+#include "support/qt_support.h"
+#include "support/temp_dir.h"
 
 namespace tk {
 namespace {
@@ -28,7 +29,7 @@ std::string Utf8(const std::filesystem::path& path) {
 
 TEST(SelectDirectoryHook, GetsTheRequestWithTheInitialFolderOnlyIfItExists) {
     test::HooksReset reset;
-    test::TempDir temp;
+    qz::test::TempDir temp;
     std::filesystem::create_directory(temp.path() / "游戏目录");
     std::ofstream(temp.path() / "file.txt") << "x";
     const std::string existing = Utf8(temp.path() / "游戏目录");
@@ -115,7 +116,7 @@ TEST(RealDialogs, MessageBoxIsModalWithThePlainTextAndOwnedByTheActiveWindow) {
 
 TEST(RealDialogs, FolderDialogReturnsTheChosenFolderOrNothingOnCancel) {
     SetDialogHooks({});
-    test::TempDir temp;
+    qz::test::TempDir temp;
     const std::filesystem::path picked = temp.path() / "新建文件夹";
     std::filesystem::create_directory(picked);
     TForm form;

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "TApplication.h"
-#include "support.h"
+#include "support/qt_support.h"
 
 namespace tk {
 namespace {

@@ -15,7 +15,7 @@
 #include "TEdit.h"
 #include "TLabel.h"
 #include "TPanel.h"
-#include "support.h"
+#include "support/qt_support.h"
 
 namespace tk {
 namespace {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QWidget>
 
@@ -13,6 +15,7 @@
 #include "Dialogs.h"
 #include "TApplication.h"
 #include "command_export.h"
+#include "support/qt_support.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -158,10 +161,7 @@ TEST_F(Viewer, EveryControlHasItsPlaceParentAndText) {
 
 TEST_F(Viewer, TabVisitsTheFieldsInTheirOrderBothWays) {
     TForm7& f = Start();
-    f.Show();
-    QWidget* window = Widget(&f);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(tk::test::ShowActive(f));
     f.SlotFields[0]->SetFocus();
 
     std::vector<std::string> expected;
@@ -211,10 +211,7 @@ TEST_F(Viewer, WithoutAServerFolderTheFieldsStayEmptyAndNothingIsSaid) {
 
 TEST_F(Viewer, EveryChangeOfThePathLoadsAndOnlyAChange) {
     WatchedForm& f = Start();
-    f.Show();
-    QWidget* window = Widget(&f);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(tk::test::ShowActive(f));
 
     f.edt40->SetText(f.edt40->Text());  // the same text: no change
     EXPECT_EQ(f.loads, 2);
@@ -356,6 +353,45 @@ TEST_F(Viewer, AFailedExportIsReportedAndTheWindowGoesOn) {
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(ReadFile(root / qz::ExportFileName()),
               qz::FormatCommandList(f.CommandValues(), true));
+}
+
+TEST_F(Viewer, TheRealFolderDialogAndMessageBox) {
+    tk::SetDialogHooks({});
+    WatchedForm& f = Start();
+    ASSERT_TRUE(tk::test::ShowActive(f));
+    WriteFile(commandFile(), "[Command]\nKick=real\n");
+
+    // Into the server's Vek200 folder and OK.
+    std::string startedIn;
+    tk::test::OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) return modal->close(), void();
+        startedIn = dialog->directory().absolutePath().toStdString();
+        dialog->setDirectory(QString::fromStdString(qz::PathToUtf8(root / "Vek200")));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    f.btn1->Click();
+    EXPECT_EQ(startedIn, qz::PathToUtf8(root.path()));
+    EXPECT_EQ(f.SlotFields[17]->Value(), "real");
+    EXPECT_EQ(f.loads, 3);  // the field showed this path already
+
+    // The program folder holds no Config/Command.ini: the message, then nothing changes.
+    std::string message;
+    tk::test::OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) return modal->close(), void();
+        dialog->setDirectory(QString::fromStdString(qz::PathToUtf8(root.path())));
+        tk::test::OnNextModal([&](QWidget* box) {
+            if (auto* m = qobject_cast<QMessageBox*>(box)) message = m->text().toStdString();
+            box->close();
+        });
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    f.btn1->Click();
+    EXPECT_EQ(message, "请选择正确的目录！");
+    EXPECT_EQ(f.edt40->Text(), commandPath());
+    EXPECT_EQ(f.loads, 3);
+    f.Close();
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <QWidget>
 
-#include <filesystem>
 #include <functional>
 
 #include "Dialogs.h"
@@ -27,19 +26,6 @@ void OnNextModal(std::function<void(QWidget* modal)> act);
 // Clears the dialog hooks when the test ends, whatever happens.
 struct HooksReset {
     ~HooksReset() { SetDialogHooks({}); }
-};
-
-// A fresh folder, removed with everything in it at the end.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
 };
 
 }  // namespace tk::test

@@ -1,12 +1,10 @@
-#include "support.h"
+#include "qt_support.h"
 
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 
-#include <cstdlib>
-#include <stdexcept>
-#include <string>
+#include <memory>
 
 #include "TApplication.h"
 
@@ -30,17 +28,6 @@ void OnNextModal(std::function<void(QWidget*)> act) {
         if (modal) act(modal);
     });
     timer->start(10);
-}
-
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tk_test_XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
 }
 
 }  // namespace tk::test
