@@ -64,14 +64,14 @@ bool EqualFolded(std::string_view folded, std::string_view name) {
     return equal;
 }
 
-// Collects one name or value: leading blanks dropped, trailing blanks held back until a
-// non-blank byte follows, bytes past Cap only counted. So a line of any length costs a
-// fixed amount of memory, while the trimmed length and the last byte stay known.
+// Collects one name or value: leading blanks dropped, bytes past Cap only counted, and the
+// length up to the last non-blank byte kept, which trims the end. So a line of any length
+// costs a fixed amount of memory, while the trimmed length and the last byte stay known.
 template <size_t Cap>
 class Field {
 public:
     void Reset() {
-        stored_ = length_ = pending_ = 0;
+        stored_ = length_ = trimmed_ = 0;
         ended_ = false;
     }
 
@@ -79,30 +79,29 @@ public:
         if (ended_) return;
         if (b == 0) {
             ended_ = true;
-        } else if (IsBlank(b)) {
-            if (length_ > 0) ++pending_;
-        } else {
-            for (; pending_ > 0; --pending_) Keep(' ');
-            Keep(b);
+            return;
+        }
+        bool blank = IsBlank(b);
+        if (blank && length_ == 0) return;
+        if (stored_ < Cap) bytes_[stored_++] = static_cast<char>(b);
+        ++length_;
+        if (!blank) {
+            trimmed_ = length_;
             last_ = b;
         }
     }
 
-    size_t Length() const { return length_; }
-    // The kept bytes: all of them unless Length() > Cap.
-    std::string_view Kept() const { return {bytes_, stored_}; }
+    // The trimmed length, kept or not.
+    size_t Length() const { return trimmed_; }
+    // The kept bytes of the trimmed text: all of them unless Length() > Cap.
+    std::string_view Kept() const { return {bytes_, std::min(stored_, trimmed_)}; }
     unsigned char Last() const { return last_; }
 
 private:
-    void Keep(unsigned char b) {
-        if (stored_ < Cap) bytes_[stored_++] = static_cast<char>(b);
-        ++length_;
-    }
-
     char bytes_[Cap];
     size_t stored_ = 0;
     size_t length_ = 0;
-    size_t pending_ = 0;  // blanks since the last non-blank byte; kept if text follows
+    size_t trimmed_ = 0;
     unsigned char last_ = 0;
     bool ended_ = false;  // a NUL ended the field
 };

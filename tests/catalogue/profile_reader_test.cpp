@@ -50,6 +50,7 @@ const Case kCases[] = {
     {"a name with inner blanks is another name", "[Command]\nGame Master=a\n", {"", ""}},
     // Values
     {"value trimmed", "[Command]\nGameMaster=\t  a b \v \n", {"a b", ""}},
+    {"inner blanks kept as they are", "[Command]\nGameMaster= a\t\vb c \t\n", {"a\t\vb c", ""}},
     {"double quotes removed", "[Command]\nGameMaster=\" a \"\n", {" a ", ""}},
     {"single quotes removed", "[Command]\nGameMaster='a'\n", {"a", ""}},
     {"only the outer pair", "[Command]\nGameMaster=\"a\"b\"\n", {"a\"b", ""}},
