@@ -12,6 +12,13 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQZ_BUILD_VIEWER=ON
 cmake --build build -j"$(nproc)"
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j2 --timeout 300
 
+# The core once more with AddressSanitizer and UndefinedBehaviorSanitizer: the reader works
+# on raw buffers.
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQZ_BUILD_VIEWER=OFF \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake --build build-asan -j"$(nproc)"
+ctest --test-dir build-asan --output-on-failure -j2 --timeout 300
+
 # Windows: the core cross-built with MinGW, its tests run under Wine.
 export WINEPREFIX="$PWD/build-win/wine" WINEDEBUG=-all
 mkdir -p "$WINEPREFIX"
