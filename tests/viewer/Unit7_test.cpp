@@ -157,6 +157,9 @@ TEST_F(Viewer, EveryControlHasItsPlaceParentAndText) {
         EXPECT_LE(l.Left + l.Width, s.fieldLeft) << label->Caption();
     }
     EXPECT_FALSE(f.edt40->ReadOnly());
+    // pnl2 lies above the last rows of pnl1.
+    EXPECT_EQ(Widget(&f)->childAt(300, 440), Widget(f.pnl2));
+    EXPECT_EQ(Widget(&f)->childAt(300, 438), Widget(f.pnl1));
 }
 
 TEST_F(Viewer, TabVisitsTheFieldsInTheirOrderBothWays) {
