@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "support/hex.h"
 #include "support/platform.h"
 #include "support/temp_dir.h"
 #include "windows_error.h"
@@ -15,12 +16,7 @@ using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
-std::string Bytes(std::string_view hex) {
-    std::string out;
-    for (size_t i = 0; i + 1 < hex.size(); i += 3)
-        out += static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
-    return out;
-}
+using test::Hex;
 
 // The lines of one block, split at CR LF.
 std::vector<std::string> Lines(std::string_view block) {
@@ -59,7 +55,7 @@ TEST(ExportCommandList, CreatesTheFileWithOneBlock) {
             << slot.number;
     // The line of slot 7, empty, byte for byte.
     EXPECT_EQ(lines[6] + "\r\n",
-              Bytes("40 5C 74 5C 74 B2 E9 BF B4 D6 B8 B6 A8 C8 CB CE EF B5 C4 50 4B D6 B5 0D 0A"));
+              Hex("40 5C 74 5C 74 B2 E9 BF B4 D6 B8 B6 A8 C8 CB CE EF B5 C4 50 4B D6 B5 0D 0A"));
     EXPECT_EQ(std::filesystem::path(u8"命令.txt"), ExportFileName());
 }
 

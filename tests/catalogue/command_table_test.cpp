@@ -7,15 +7,12 @@
 #include <set>
 #include <string>
 
+#include "support/hex.h"
+
 namespace qz {
 namespace {
 
-std::string Gbk(std::string_view hex) {
-    std::string out;
-    for (size_t i = 0; i + 1 < hex.size(); i += 3)
-        out += static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
-    return out;
-}
+using test::Hex;
 
 TEST(CommandTable, SlotsAreNumberedInOrderWithTheirFieldsAndGroups) {
     const CommandTable& table = Commands();
@@ -71,7 +68,7 @@ TEST(CommandTable, DescriptionsAreTheExactGbkBytes) {
     size_t total = 0;
     std::map<std::string, std::vector<int>> slotsOf;
     int permission = 0;
-    const std::string suffix = Gbk("28 D6 A7 B3 D6 C8 A8 CF DE B7 D6 C5 E4 29");  // (支持权限分配)
+    const std::string suffix = Hex("28 D6 A7 B3 D6 C8 A8 CF DE B7 D6 C5 E4 29");  // (支持权限分配)
     for (const CommandSlot& slot : table) {
         total += slot.description.size();
         slotsOf[slot.description].push_back(slot.number);
@@ -86,11 +83,11 @@ TEST(CommandTable, DescriptionsAreTheExactGbkBytes) {
 
     // 查看指定人物的PK值
     EXPECT_EQ(table.Slot(7).description,
-              Gbk("B2 E9 BF B4 D6 B8 B6 A8 C8 CB CE EF B5 C4 50 4B D6 B5"));
+              Hex("B2 E9 BF B4 D6 B8 B6 A8 C8 CB CE EF B5 C4 50 4B D6 B5"));
     // The doubled 受受 stays.
-    EXPECT_NE(table.Slot(3).description.find(Gbk("CA DC CA DC")), std::string::npos);
+    EXPECT_NE(table.Slot(3).description.find(Hex("CA DC CA DC")), std::string::npos);
     // 加载npc脚本: lower case unlike its caption.
-    EXPECT_EQ(table.Slot(42).description, Gbk("BC D3 D4 D8 6E 70 63 BD C5 B1 BE"));
+    EXPECT_EQ(table.Slot(42).description, Hex("BC D3 D4 D8 6E 70 63 BD C5 B1 BE"));
 }
 
 }  // namespace
